@@ -81,8 +81,9 @@ int get() {
 
 bool space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The start of the token last read, printable, for diagnostics.
-char tok[64];
+// The start of the token last read, for diagnostics: up to 24 bytes, each
+// shown as itself or, where not printable, as \xHH, then "..." if cut.
+char tok[24 * 4 + sizeof "..."];
 
 void keep(size_t n, int c) {
   if (n < 24)

@@ -99,11 +99,20 @@ TEST(Fracrank, RejectsBadInput) {
   });
 }
 
-TEST(Fracrank, NulByteIsQuoted) {
+TEST(Fracrank, QuotesUnprintableBytes) {
   Result r = run(PROGRAM, std::string("1 1 5 a\0b", 9));
   EXPECT_EQ(r.out, "1/1\n");
   EXPECT_EQ(r.err,
             "fracrank: query 2: expected an integer, found \"a\\x00b\"\n");
+  EXPECT_EQ(r.status, 1);
+
+  // A long run of them is cut after 24 bytes.
+  std::string shown;
+  for (int i = 0; i < 24; i++)
+    shown += "\\x80";
+  r = run(PROGRAM, "1 " + std::string(40, '\x80'));
+  EXPECT_EQ(r.err, "fracrank: query 1: expected an integer, found \"" + shown +
+                       "...\"\n");
   EXPECT_EQ(r.status, 1);
 }
 
@@ -219,7 +228,7 @@ TEST(Fracrank, SurvivesRandomAndMutatedInput) {
     }
     SCOPED_TRACE("seed " + std::to_string(seed) + " run " + std::to_string(i));
     Result r = run(PROGRAM, in);
-    ASSERT_TRUE(r.status == 0 || r.status == 1) << r.status;
+    ASSERT_TRUE(r.status == 0 || r.status == 1) << r.status << r.err;
     if (r.status == 1) {
       EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
       EXPECT_EQ(r.err.back(), '\n');
