@@ -109,8 +109,7 @@ int readint(int *v) {
 
 // Reads the n labels of one order into seq, each from 1 to n and each once.
 void readseq(int *seq, int n, const char *name) {
-  static int seen[1010], mark;
-  mark++;
+  static bool seen[1010];
   for (int i = 0; i < n; i++) {
     int r = readint(&seq[i]);
     if (r == none)
@@ -119,10 +118,12 @@ void readseq(int *seq, int n, const char *name) {
       fail("expected an integer, found \"%s\"", quoted());
     if (r == outside || seq[i] < 1 || seq[i] > n)
       fail("\"%s\" is not a label from 1 to %d", quoted(), n);
-    if (seen[seq[i]] == mark)
+    if (seen[seq[i]])
       fail("label %d occurs twice in the %s", seq[i], name);
-    seen[seq[i]] = mark;
+    seen[seq[i]] = true;
   }
+  for (int i = 0; i < n; i++)
+    seen[seq[i]] = false;
 }
 
 // Whether the child lists make a tree whose breadth-first order is bfs and
@@ -154,7 +155,7 @@ bool fits(int n) {
   return p == n;
 }
 
-char out[most * 11]; // one case's lines: "1009:" and " 1009" each
+char out[most * 11]; // one case's lines: up to 6 bytes a label, 5 a child
 
 char *put(char *p, int v) {
   char d[12];
