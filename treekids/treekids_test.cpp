@@ -207,6 +207,18 @@ TEST(Treekids, NulByteIsQuoted) {
   EXPECT_EQ(r.status, 1);
 }
 
+// The longest quote: 24 bytes, each as \xHH, then "...".
+TEST(Treekids, LongTokenIsCut) {
+  std::string want;
+  for (int i = 0; i < 24; i++)
+    want += "\\xff";
+  Result r = run(PROGRAM, "1 1 1\n" + std::string(30, '\xff'));
+  EXPECT_EQ(r.out, "1:\n");
+  EXPECT_EQ(r.err, "treekids: case 2: expected an integer, found \"" + want +
+                       "...\"\n");
+  EXPECT_EQ(r.status, 1);
+}
+
 TEST(Treekids, Arguments) {
   Result h = run(PROGRAM, "", {"--help"});
   EXPECT_EQ(h.status, 0);
