@@ -82,7 +82,7 @@ int get() {
 bool space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // The start of the token last read, printable, for diagnostics.
-char tok[64];
+char tok[24 * 4 + 4];
 
 void keep(size_t n, int c) {
   if (n < 24)

@@ -99,6 +99,18 @@ TEST(Fracrank, RejectsBadInput) {
   });
 }
 
+// 24 bytes of four characters each, then "...", fit the message whole.
+TEST(Fracrank, LongUnprintableTokenIsQuoted) {
+  std::string q;
+  for (int i = 0; i < 24; i++)
+    q += "\\x01";
+  Result r = run(PROGRAM, "5 " + std::string(30, '\x01'));
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err,
+            "fracrank: query 1: expected an integer, found \"" + q + "...\"\n");
+  EXPECT_EQ(r.status, 1);
+}
+
 TEST(Fracrank, NulByteIsQuoted) {
   Result r = run(PROGRAM, std::string("1 1 5 a\0b", 9));
   EXPECT_EQ(r.out, "1/1\n");
