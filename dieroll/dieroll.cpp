@@ -24,9 +24,9 @@ void reset() {
   b = 6;
 }
 
-// Tips the die over the edge between the top and side `to`: the top goes
-// down to `to`, that side to the bottom, the bottom to the opposite side
-// `from`, and `from` comes up.
+// Tips the die over its bottom edge on side `to`: the top goes down to `to`,
+// `to` to the bottom, the bottom to the opposite side `from`, and `from`
+// comes up.
 void tip(int &to, int &from) {
   int up = from;
   from = b;

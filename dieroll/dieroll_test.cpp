@@ -89,6 +89,22 @@ TEST(Dieroll, LayoutAndEnd) {
   });
 }
 
+// Input is read in chunks of 64 KB: a count or a word may straddle two.
+TEST(Dieroll, TokensAcrossChunks) {
+  for (size_t k = 1; k <= 6; k++) {
+    std::string pad(65536 - k, '\n');
+    check({
+        {pad + "-12345 2 nope east 0", "1\n3\n", "", 0},
+        {pad + "1 sxyz 0", "2\n", "", 0},
+        {pad.substr(3) + "1 wxyz 0", "4\n", "", 0},
+        {pad + "1 North", "",
+         "dieroll: case 1: \"North\" does not begin with n, s, e or w\n", 1},
+        {pad + "12x", "",
+         "dieroll: case 1: expected an integer, found \"12x\"\n", 1},
+    });
+  }
+}
+
 TEST(Dieroll, RejectsBadInput) {
   check({
       {"1 n 1 North 0", "5\n",
