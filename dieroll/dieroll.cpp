@@ -90,7 +90,9 @@ bool fill() {
 // The next byte of standard input, or EOF.
 inline int get() { return p < end || fill() ? *p++ : EOF; }
 
-bool space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+// White space: ' ', \t, \n, \v, \f, \r. Most bytes are above ' ', so that
+// test comes first.
+bool space(int c) { return c <= ' ' && (c == ' ' || (c >= '\t' && c <= '\r')); }
 
 // The first bytes of the token being read, printable, for diagnostics: at
 // most 24 of them, each as itself or as \xHH, then "..." if there are more.
