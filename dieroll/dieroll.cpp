@@ -157,10 +157,10 @@ void expect(int r) {
 
 // Skips to the white space or the end of the input after a word.
 void skip() {
-  do
+  do {
     while (!space(*p))
       p++;
-  while (p == end && fill());
+  } while (p == end && fill());
 }
 
 // Reads the next word of any length and returns its first byte, or EOF. Only
