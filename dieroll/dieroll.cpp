@@ -1,0 +1,241 @@
+// dieroll: rolls a die by the command words of each case and prints the
+// number on its top after each case, until a roll count of 0.
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#ifndef VERSION
+#define VERSION "dev"
+#endif
+
+namespace {
+
+// The die: the number on each side, top, north, west, east, south, bottom.
+int t, n, w, e, s, b;
+
+void reset() {
+  t = 1;
+  n = 2;
+  w = 3;
+  e = 4;
+  s = 5;
+  b = 6;
+}
+
+// Tips the die over its bottom edge on side `to`: the top goes down to `to`,
+// `to` to the bottom, the bottom to the opposite side `from`, and `from`
+// comes up.
+void tip(int &to, int &from) {
+  int up = from;
+  from = b;
+  b = to;
+  to = t;
+  t = up;
+}
+
+// One quarter turn north, south, east or west; any other byte moves nothing.
+void rotation(char c) {
+  switch (c) {
+  case 'n':
+    tip(n, s);
+    break;
+  case 's':
+    tip(s, n);
+    break;
+  case 'e':
+    tip(e, w);
+    break;
+  case 'w':
+    tip(w, e);
+    break;
+  }
+}
+
+bool moves(int c) { return c == 'n' || c == 's' || c == 'e' || c == 'w'; }
+
+const char *prog = "dieroll";
+long kase; // the case being read, counted from 1
+
+[[noreturn]] void fail(const char *fmt, ...) {
+  fflush(stdout);
+  fprintf(stderr, "%s: case %ld: ", prog, kase);
+  va_list ap;
+  va_start(ap, fmt);
+  vfprintf(stderr, fmt, ap);
+  va_end(ap);
+  fputc('\n', stderr);
+  exit(1);
+}
+
+// Standard input in chunks; a space after the last byte read stops scans.
+unsigned char buf[(1 << 16) + 1];
+const unsigned char *p = buf, *end = buf;
+
+// Reads the next chunk; false at the end of the input.
+bool fill() {
+  size_t len = fread(buf, 1, sizeof buf - 1, stdin);
+  if (len == 0 && ferror(stdin)) {
+    fflush(stdout);
+    fprintf(stderr, "%s: read error: %s\n", prog, strerror(errno));
+    exit(1);
+  }
+  p = buf;
+  end = buf + len;
+  buf[len] = ' ';
+  return len > 0;
+}
+
+// The next byte of standard input, or EOF.
+inline int get() { return p < end || fill() ? *p++ : EOF; }
+
+// White space: ' ', \t, \n, \v, \f, \r. Most bytes are above ' ', so that
+// test comes first.
+bool space(int c) { return c <= ' ' && (c == ' ' || (c >= '\t' && c <= '\r')); }
+
+// The first bytes of the token being read, printable, for diagnostics: at
+// most 24 of them, each as itself or as \xHH, then "..." if there are more.
+char tok[24 * 4 + 4];
+size_t used;
+
+// Adds byte i, counted from 0, of the token being read to tok.
+void keep(size_t i, int c) {
+  if (i == 0)
+    used = 0;
+  if (i < 24 && c >= ' ' && c <= '~' && c != '"' && c != '\\')
+    tok[used++] = static_cast<char>(c);
+  else if (i < 24)
+    used += snprintf(tok + used, 5, "\\x%02x", c);
+  else if (i == 24)
+    used += snprintf(tok + used, 4, "...");
+  tok[used] = '\0';
+}
+
+// Skips white space; returns the first byte after it, or EOF.
+int start() {
+  int c;
+  do
+    c = get();
+  while (space(c));
+  return c;
+}
+
+enum { got, none, notint, outside };
+
+// Reads the next token as a 32-bit signed integer.
+int readint(int *v) {
+  int c = start();
+  if (c == EOF)
+    return none;
+  bool neg = c == '-', digits = false, junk = false;
+  long long x = 0;
+  for (size_t i = 0; c != EOF && !space(c); i++, c = get()) {
+    keep(i, c);
+    if (c >= '0' && c <= '9') {
+      digits = true;
+      if (x <= 1LL << 31)
+        x = x * 10 + (c - '0');
+    } else if (i > 0 || (c != '-' && c != '+')) {
+      junk = true;
+    }
+  }
+  if (junk || !digits)
+    return notint;
+  if (x > (neg ? 1LL << 31 : (1LL << 31) - 1))
+    return outside;
+  *v = static_cast<int>(neg ? -x : x);
+  return got;
+}
+
+void expect(int r) {
+  if (r == notint)
+    fail("expected an integer, found \"%s\"", tok);
+  if (r == outside)
+    fail("\"%s\" is not a number from -2147483648 to 2147483647", tok);
+}
+
+// Skips to the white space or the end of the input after a word.
+void skip() {
+  do {
+    while (!space(*p))
+      p++;
+  } while (p == end && fill());
+}
+
+// Reads the next word of any length and returns its first byte, or EOF. Only
+// a word that begins with no move is kept for diagnostics.
+int word() {
+  int c = start(), first = c;
+  if (moves(first))
+    skip();
+  else
+    for (size_t i = 0; c != EOF && !space(c); i++, c = get())
+      keep(i, c);
+  return first;
+}
+
+int finish() {
+  if (fflush(stdout) != 0 || ferror(stdout)) {
+    fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
+    return 1;
+  }
+  return 0;
+}
+
+int usage(const char *arg);
+
+} // namespace
+
+int main(int argc, char **argv) {
+  if (argc > 1)
+    return usage(argv[1]);
+
+  int count, r;
+  while ((r = readint(&count)) != none) {
+    kase++;
+    expect(r);
+    if (count == 0)
+      break;
+    reset();
+    for (int i = 0; i < count; i++) {
+      int c = word();
+      if (c == EOF)
+        fail("input ends before the word %d of %d", i + 1, count);
+      if (!moves(c))
+        fail("\"%s\" does not begin with n, s, e or w", tok);
+      rotation(static_cast<char>(c));
+    }
+    putchar('0' + t); // "%d\n" for 1 to 6, without printf's cost
+    putchar('\n');
+  }
+  return finish();
+}
+
+namespace {
+
+int usage(const char *arg) {
+  if (strcmp(arg, "--help") == 0) {
+    printf("usage: %s < cases\n"
+           "Reads cases of a roll count and that many words, each beginning "
+           "with n, s, e\n"
+           "or w, until a count of 0. For each case it rolls a die, which "
+           "starts with 1\n"
+           "on top, 2 north, 3 west, 4 east, 5 south and 6 at the bottom, one "
+           "quarter\n"
+           "turn per word in that direction, and prints the number on top.\n"
+           "Example: echo '2 north east  1 west  0' | %s   prints 3 and 4.\n",
+           prog, prog);
+    return finish();
+  }
+  if (strcmp(arg, "--version") == 0) {
+    printf("%s %s\n", prog, VERSION);
+    return finish();
+  }
+  fprintf(stderr,
+          "%s: reads standard input and takes no arguments (try --help)\n",
+          prog);
+  return 2;
+}
+
+} // namespace
