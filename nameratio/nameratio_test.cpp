@@ -155,13 +155,19 @@ TEST(Nameratio, Arguments) {
   }
 }
 
+// Both when the output is flushed at the end and when it fills the buffer.
 TEST(Nameratio, WriteErrorFails) {
   std::ifstream f(EXAMPLE);
-  std::stringstream in;
-  in << f.rdbuf();
-  Result r = run(PROGRAM, in.str(), {}, "/dev/full");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "nameratio: write error: No space left on device\n");
+  std::stringstream example;
+  example << f.rdbuf();
+  std::string many;
+  for (int i = 0; i < 100000; i++)
+    many += "abc\nz\n";
+  for (const std::string &in : {example.str(), many}) {
+    Result r = run(PROGRAM, in, {}, "/dev/full");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "nameratio: write error: No space left on device\n");
+  }
 }
 
 TEST(Nameratio, ReadErrorFails) {
