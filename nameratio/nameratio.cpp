@@ -81,7 +81,7 @@ int name() {
     s[n] = '\0';
     if (whole) {
       whole = strlen(s) == n;
-      v += convert(s); // at most 26 * 65536
+      v += convert(s); // at most 9 + 26 * 65536
       while (v > 9)
         v = sumdig(v);
     }
