@@ -146,6 +146,11 @@ TEST(Bitxor, RejectsBadInput) {
        "bitxor: pair 1: expected a number from 0 to 4294967295, found "
        "\"\\x01\\x80\\x22\\x5c\"\n",
        1},
+      {"1 \"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"", "",
+       "bitxor: pair 1: expected a number from 0 to 4294967295, found "
+       "\"\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22"
+       "\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22...\"\n",
+       1},
   });
 }
 
