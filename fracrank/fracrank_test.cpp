@@ -96,6 +96,11 @@ TEST(Fracrank, RejectsBadInput) {
        "fracrank: query 1: expected an integer, found "
        "\"\\x01\\x80\\x22\\x5c\"\n",
        1},
+      {"5 \"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"", "",
+       "fracrank: query 1: expected an integer, found "
+       "\"\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22"
+       "\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22\\x22...\"\n",
+       1},
   });
 }
 
