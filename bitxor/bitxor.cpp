@@ -63,16 +63,16 @@ void flush() {
 }
 
 // The decimal digits of 0 to 99, two each.
-struct pairs {
+struct twodigits {
   char digit[200];
-  constexpr pairs() : digit() {
+  constexpr twodigits() : digit() {
     for (int i = 0; i < 100; i++) {
       digit[2 * i] = static_cast<char>('0' + i / 10);
       digit[2 * i + 1] = static_cast<char>('0' + i % 10);
     }
   }
 };
-constexpr pairs two;
+constexpr twodigits two;
 
 // Adds x to the output as an unsigned decimal line, two digits at a time.
 void put(unsigned x) {
