@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <unistd.h>
+
 #ifndef VERSION
 #define VERSION "dev"
 #endif
@@ -57,7 +59,7 @@ size_t used;
 
 // Hands the lines made so far to standard output.
 void flush() {
-  if (fwrite(out, 1, used, stdout) != used || fflush(stdout) != 0)
+  if (fwrite(out, 1, used, stdout) != used)
     writefail();
   used = 0;
 }
@@ -105,21 +107,36 @@ void put(unsigned x) {
   exit(1);
 }
 
-unsigned char buf[1 << 20];
-size_t pos, len;
-
-// Makes buf[pos] the next byte of standard input; false at its end.
-bool more() {
-  if (pos < len)
-    return true;
-  pos = 0;
-  len = fread(buf, 1, sizeof buf, stdin);
-  if (len == 0 && ferror(stdin)) {
+// Reads into `to` what standard input hands over next, at most `size` bytes;
+// 0 at its end. One read() each, not fread(), which would wait for a full
+// buffer: input typed at a terminal is answered at once.
+size_t chunk(void *to, size_t size) {
+  static bool ended;
+  ssize_t n = 0;
+  while (!ended && (n = read(0, to, size)) < 0 && errno == EINTR) {
+  }
+  if (n < 0) {
     int e = errno;
     flush();
     fprintf(stderr, "%s: read error: %s\n", prog, strerror(e));
     exit(1);
   }
+  ended = n == 0;
+  return static_cast<size_t>(n);
+}
+
+unsigned char buf[1 << 20];
+size_t pos, len;
+
+// Makes buf[pos] the next byte of standard input; false at its end. The
+// answers made so far go to stdio first, whose buffering then decides when
+// they are written.
+bool more() {
+  if (pos < len)
+    return true;
+  flush();
+  pos = 0;
+  len = chunk(buf, sizeof buf);
   return len > 0;
 }
 
@@ -193,7 +210,7 @@ void expect(int r) {
 
 int finish() {
   flush();
-  if (ferror(stdout))
+  if (fflush(stdout) != 0 || ferror(stdout))
     writefail();
   return 0;
 }

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <unistd.h>
+
 #ifndef VERSION
 #define VERSION "dev"
 #endif
@@ -69,18 +71,42 @@ long kase; // the case being read, counted from 1
   exit(1);
 }
 
+[[noreturn]] void writefail() {
+  fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
+  exit(1);
+}
+
+// Flushes standard output: a failed write is an error, not a success.
+int finish() {
+  if (fflush(stdout) != 0 || ferror(stdout))
+    writefail();
+  return 0;
+}
+
+// Reads into `to` what standard input hands over next, at most `size` bytes;
+// 0 at its end. One read() each, not fread(), which would wait for a full
+// buffer: input typed at a terminal is answered at once.
+size_t chunk(void *to, size_t size) {
+  static bool ended;
+  ssize_t n = 0;
+  while (!ended && (n = read(0, to, size)) < 0 && errno == EINTR) {
+  }
+  if (n < 0) {
+    fflush(stdout);
+    fprintf(stderr, "%s: read error: %s\n", prog, strerror(errno));
+    exit(1);
+  }
+  ended = n == 0;
+  return static_cast<size_t>(n);
+}
+
 // Standard input in chunks; a space after the last byte read stops scans.
 unsigned char buf[(1 << 16) + 1];
 const unsigned char *p = buf, *end = buf;
 
 // Reads the next chunk; false at the end of the input.
 bool fill() {
-  size_t len = fread(buf, 1, sizeof buf - 1, stdin);
-  if (len == 0 && ferror(stdin)) {
-    fflush(stdout);
-    fprintf(stderr, "%s: read error: %s\n", prog, strerror(errno));
-    exit(1);
-  }
+  size_t len = chunk(buf, sizeof buf - 1);
   p = buf;
   end = buf + len;
   buf[len] = ' ';
@@ -175,14 +201,6 @@ int word() {
   return first;
 }
 
-int finish() {
-  if (fflush(stdout) != 0 || ferror(stdout)) {
-    fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
-    return 1;
-  }
-  return 0;
-}
-
 int usage(const char *arg);
 
 } // namespace
@@ -206,8 +224,9 @@ int main(int argc, char **argv) {
         fail("\"%s\" does not begin with n, s, e or w", tok);
       rotation(static_cast<char>(c));
     }
-    putchar('0' + t); // "%d\n" for 1 to 6, without printf's cost
-    putchar('\n');
+    // "%d\n" for 1 to 6, without printf's cost; a failed write stops the run
+    if (putchar('0' + t) == EOF || putchar('\n') == EOF)
+      writefail();
   }
   return finish();
 }

@@ -59,39 +59,36 @@ long query; // the query being read, counted from 1
   exit(1);
 }
 
-unsigned char buf[1 << 16];
-size_t pos, len;
-
-// The next byte of standard input, or EOF.
+// The next byte of standard input, or EOF. getc() hands over what has
+// arrived, so that a query typed at a terminal is answered at once.
 int get() {
-  if (pos == len) {
-    pos = 0;
-    len = fread(buf, 1, sizeof buf, stdin);
-    if (len == 0) {
-      if (ferror(stdin)) {
-        fflush(stdout);
-        fprintf(stderr, "%s: read error: %s\n", prog, strerror(errno));
-        exit(1);
-      }
-      return EOF;
-    }
+  int c = getc(stdin);
+  if (c == EOF && ferror(stdin)) {
+    fflush(stdout);
+    fprintf(stderr, "%s: read error: %s\n", prog, strerror(errno));
+    exit(1);
   }
-  return buf[pos++];
+  return c;
 }
 
 bool space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The start of the token last read, for diagnostics: up to 24 bytes, each
-// shown as itself or, where not printable, as \xHH, then "..." if cut.
-char tok[24 * 4 + sizeof "..."];
+// The first bytes of the token last read, and its whole length.
+unsigned char tok[24];
+size_t toklen;
 
-void keep(size_t n, int c) {
-  if (n < 24)
-    snprintf(tok + strlen(tok), sizeof tok - strlen(tok),
-             c >= ' ' && c <= '~' && c != '"' && c != '\\' ? "%c" : "\\x%02x",
-             c);
-  else if (n == 24)
-    strcat(tok, "...");
+// The token last read, for a diagnostic: non-printable bytes and " \ as
+// \xHH, and "..." when it is longer than what was kept.
+const char *quoted() {
+  static char s[sizeof tok * 4 + 4];
+  char *p = s;
+  for (size_t i = 0; i < toklen && i < sizeof tok; i++) {
+    int c = tok[i];
+    bool plain = c >= ' ' && c <= '~' && c != '"' && c != '\\';
+    p += sprintf(p, plain ? "%c" : "\\x%02x", c);
+  }
+  strcpy(p, toklen > sizeof tok ? "..." : "");
+  return s;
 }
 
 enum { got, none, notint, outside };
@@ -104,18 +101,19 @@ int readint(int *v) {
   while (space(c));
   if (c == EOF)
     return none;
-  tok[0] = '\0';
   bool neg = c == '-', digits = false, junk = false;
   long long x = 0;
-  for (size_t n = 0; c != EOF && !space(c); n++, c = get()) {
-    keep(n, c);
+  for (toklen = 0; c != EOF && !space(c); c = get()) {
+    if (toklen < sizeof tok)
+      tok[toklen] = static_cast<unsigned char>(c);
     if (c >= '0' && c <= '9') {
       digits = true;
       if (x <= 1LL << 31)
         x = x * 10 + (c - '0');
-    } else if (n > 0 || (c != '-' && c != '+')) {
+    } else if (toklen > 0 || (c != '-' && c != '+')) {
       junk = true;
     }
+    toklen++;
   }
   if (junk || !digits)
     return notint;
@@ -129,16 +127,20 @@ void expect(int r, const char *what) {
   if (r == none)
     fail("input ends before the %s", what);
   if (r == notint)
-    fail("expected an integer, found \"%s\"", tok);
+    fail("expected an integer, found \"%s\"", quoted());
   if (r == outside)
-    fail("\"%s\" is not a number from -2147483648 to 2147483647", tok);
+    fail("\"%s\" is not a number from -2147483648 to 2147483647", quoted());
 }
 
+[[noreturn]] void writefail() {
+  fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
+  exit(1);
+}
+
+// Flushes standard output: a failed write is an error, not a success.
 int finish() {
-  if (fflush(stdout) != 0 || ferror(stdout)) {
-    fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
-    return 1;
-  }
+  if (fflush(stdout) != 0 || ferror(stdout))
+    writefail();
   return 0;
 }
 
@@ -177,7 +179,8 @@ int main(int argc, char **argv) {
         idx++;
         found = cur;
       }
-    printf("%d/%d\n", found->num, found->den);
+    if (printf("%d/%d\n", found->num, found->den) < 0)
+      writefail(); // stop at once, however much input is left
   }
   return finish();
 }

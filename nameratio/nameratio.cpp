@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <unistd.h>
+
 #ifndef VERSION
 #define VERSION "dev"
 #endif
@@ -50,15 +52,28 @@ int sumdig(int v) {
   exit(1);
 }
 
+// Reads into `to` what standard input hands over next, at most `size` bytes;
+// 0 at its end. One read() each, not fread(), which would wait for a full
+// buffer: input typed at a terminal is answered at once.
+size_t chunk(void *to, size_t size) {
+  static bool ended;
+  ssize_t n = 0;
+  while (!ended && (n = read(0, to, size)) < 0 && errno == EINTR) {
+  }
+  if (n < 0) {
+    fail("read");
+  }
+  ended = n == 0;
+  return static_cast<size_t>(n);
+}
+
 // One chunk of input, and room for a zero byte after it.
 char buf[(1 << 16) + 1];
 size_t pos, len;
 
 bool fill() {
   pos = 0;
-  len = fread(buf, 1, sizeof buf - 1, stdin);
-  if (len == 0 && ferror(stdin))
-    fail("read");
+  len = chunk(buf, sizeof buf - 1);
   return len > 0;
 }
 
@@ -107,11 +122,10 @@ const char *answer(int x, int y) {
   return line;
 }
 
+// Flushes standard output: a failed write is an error, not a success.
 int finish() {
-  if (fflush(stdout) != 0 || ferror(stdout)) {
-    fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
-    return 1;
-  }
+  if (fflush(stdout) != 0 || ferror(stdout))
+    fail("write");
   return 0;
 }
 

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <unistd.h>
+
 #ifndef VERSION
 #define VERSION "dev"
 #endif
@@ -35,6 +37,35 @@ long which; // the case being read, counted from 1
   exit(1);
 }
 
+// Reads into `to` what standard input hands over next, at most `size` bytes;
+// 0 at its end. One read() each, not fread(), which would wait for a full
+// buffer: input typed at a terminal is answered at once.
+size_t chunk(void *to, size_t size) {
+  static bool ended;
+  ssize_t n = 0;
+  while (!ended && (n = read(0, to, size)) < 0 && errno == EINTR) {
+  }
+  if (n < 0) {
+    fflush(stdout);
+    fprintf(stderr, "%s: read error: %s\n", prog, strerror(errno));
+    exit(1);
+  }
+  ended = n == 0;
+  return static_cast<size_t>(n);
+}
+
+[[noreturn]] void writefail() {
+  fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
+  exit(1);
+}
+
+// Flushes standard output: a failed write is an error, not a success.
+int finish() {
+  if (fflush(stdout) != 0 || ferror(stdout))
+    writefail();
+  return 0;
+}
+
 unsigned char buf[1 << 16];
 size_t pos, len;
 
@@ -42,15 +73,9 @@ size_t pos, len;
 int get() {
   if (pos == len) {
     pos = 0;
-    len = fread(buf, 1, sizeof buf, stdin);
-    if (len == 0) {
-      if (ferror(stdin)) {
-        fflush(stdout);
-        fprintf(stderr, "%s: read error: %s\n", prog, strerror(errno));
-        exit(1);
-      }
+    len = chunk(buf, sizeof buf);
+    if (len == 0)
       return EOF;
-    }
   }
   return buf[pos++];
 }
@@ -221,15 +246,9 @@ void prg(int n) {
     }
     *p++ = '\n';
   }
-  fwrite(out, 1, static_cast<size_t>(p - out), stdout);
-}
-
-int finish() {
-  if (fflush(stdout) != 0 || ferror(stdout)) {
-    fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
-    return 1;
-  }
-  return 0;
+  size_t size = static_cast<size_t>(p - out);
+  if (fwrite(out, 1, size, stdout) != size)
+    writefail(); // stop at once, however much input is left
 }
 
 int usage(const char *arg);
