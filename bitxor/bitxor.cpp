@@ -64,36 +64,18 @@ void flush() {
   used = 0;
 }
 
-// The decimal digits of 0 to 99, two each.
-struct twodigits {
-  char digit[200];
-  constexpr twodigits() : digit() {
-    for (int i = 0; i < 100; i++) {
-      digit[2 * i] = static_cast<char>('0' + i / 10);
-      digit[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-  }
-};
-constexpr twodigits two;
-
-// Adds x to the output as an unsigned decimal line, two digits at a time.
+// Adds x to the output as an unsigned decimal line.
 void put(unsigned x) {
   if (used > sizeof out - 11)
     flush();
-  size_t n = 1;
-  for (unsigned long long p = 10; p <= x; p *= 10)
-    n++;
-  char *d = out + used + n;
-  *d = '\n';
-  for (; x >= 100; x /= 100) {
-    d -= 2;
-    memcpy(d, two.digit + 2 * (x % 100), 2);
-  }
-  if (x >= 10)
-    memcpy(d - 2, two.digit + 2 * x, 2);
-  else
-    d[-1] = static_cast<char>('0' + x);
-  used += n + 1;
+  char d[10];
+  int k = 0;
+  do
+    d[k++] = static_cast<char>('0' + x % 10);
+  while (x /= 10);
+  while (k > 0)
+    out[used++] = d[--k];
+  out[used++] = '\n';
 }
 
 [[noreturn]] void fail(const char *fmt, ...) {
