@@ -2,198 +2,164 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <vector>
 
 #include "run.hpp"
 
 namespace {
 
-struct Case {
-  std::string in;
-  std::string out;
-  std::string err; // empty for a normal run
-  int status;
-};
-
-void check(const std::vector<Case> &cases) {
-  for (const Case &c : cases) {
-    SCOPED_TRACE("input: " + c.in);
-    Result r = run(PROGRAM, c.in);
-    EXPECT_EQ(r.out, c.out);
-    EXPECT_EQ(r.err, c.err);
-    EXPECT_EQ(r.status, c.status);
-  }
-}
-
 TEST(Dieroll, Rolls) {
-  check({
-      {"0\n", "", "", 0},
-      {"1 north 0\n", "5\n", "", 0},
-      {"1 south 0\n", "2\n", "", 0},
-      {"1 east 0\n", "3\n", "", 0},
-      {"1 west 0\n", "4\n", "", 0},
-      {"2 north south 0\n", "1\n", "", 0},
-      {"2 east west 0\n", "1\n", "", 0},
-      {"4 north north north north 0\n", "1\n", "", 0},
-      {"4 east east east east 0\n", "1\n", "", 0},
-      {"2 north north 0\n", "6\n", "", 0},
-      {"2 west west 0\n", "6\n", "", 0},
-      {"3 south south south 0\n", "5\n", "", 0},
-      {"2 north east 0\n", "3\n", "", 0},
-      {"2 east north 0\n", "5\n", "", 0},
-      {"4 north west south east 0\n", "5\n", "", 0},
-      {"3 west west north 0\n", "5\n", "", 0},
-  });
+  check(PROGRAM, {
+                     {"0\n", "", "", 0},
+                     {"1 north 0\n", "5\n", "", 0},
+                     {"1 south 0\n", "2\n", "", 0},
+                     {"1 east 0\n", "3\n", "", 0},
+                     {"1 west 0\n", "4\n", "", 0},
+                     {"2 north south 0\n", "1\n", "", 0},
+                     {"2 east west 0\n", "1\n", "", 0},
+                     {"4 north north north north 0\n", "1\n", "", 0},
+                     {"4 east east east east 0\n", "1\n", "", 0},
+                     {"2 north north 0\n", "6\n", "", 0},
+                     {"2 west west 0\n", "6\n", "", 0},
+                     {"3 south south south 0\n", "5\n", "", 0},
+                     {"2 north east 0\n", "3\n", "", 0},
+                     {"2 east north 0\n", "5\n", "", 0},
+                     {"4 north west south east 0\n", "5\n", "", 0},
+                     {"3 west west north 0\n", "5\n", "", 0},
+                 });
 }
 
 // Only a word's first byte counts, whatever follows it.
 TEST(Dieroll, WordsByFirstByte) {
-  check({
-      {"1 nope 0", "5\n", "", 0},
-      {"1 n 0", "5\n", "", 0},
-      {"4 s sOUTH s\x01\xff s-0 0", "1\n", "", 0},
-      {"2 eNorth wSouth 0", "1\n", "", 0},
-      {"1 " + std::string(200000, 'w') + " 0", "4\n", "", 0},
-      {"3 e" + std::string(100000, 'X') + " n" + std::string(70000, 's') +
-           "\nw 0",
-       "1\n", "", 0},
-  });
+  check(PROGRAM, {
+                     {"1 nope 0", "5\n", "", 0},
+                     {"1 n 0", "5\n", "", 0},
+                     {"4 s sOUTH s\x01\xff s-0 0", "1\n", "", 0},
+                     {"2 eNorth wSouth 0", "1\n", "", 0},
+                     {"1 " + std::string(200000, 'w') + " 0", "4\n", "", 0},
+                     {"3 e" + std::string(100000, 'X') + " n" +
+                          std::string(70000, 's') + "\nw 0",
+                      "1\n", "", 0},
+                 });
 }
 
 // Each case starts from 1 on top, 2 north, 3 west, 4 east, 5 south.
 TEST(Dieroll, CasesAreIndependent) {
-  check({
-      {"2 north north\n1 east\n0\n", "6\n3\n", "", 0},
-      {"1 w 1 w 1 w 0", "4\n4\n4\n", "", 0},
-      {"-2 0", "1\n", "", 0},
-      {"-2 3 n n n 0", "1\n2\n", "", 0},
-      {"-2147483648 -1 0", "1\n1\n", "", 0},
-  });
+  check(PROGRAM, {
+                     {"2 north north\n1 east\n0\n", "6\n3\n", "", 0},
+                     {"1 w 1 w 1 w 0", "4\n4\n4\n", "", 0},
+                     {"-2 0", "1\n", "", 0},
+                     {"-2 3 n n n 0", "1\n2\n", "", 0},
+                     {"-2147483648 -1 0", "1\n1\n", "", 0},
+                 });
 }
 
 TEST(Dieroll, LayoutAndEnd) {
-  check({
-      {"", "", "", 0},
-      {" \n\t\n", "", "", 0},
-      {"2\nnorth\neast\n0\n", "3\n", "", 0},
-      {"2 north\n  east 1\nwest", "3\n4\n", "", 0},
-      {"1 n", "5\n", "", 0},
-      {"\r\n1\r\nn\r\n\v\f0\r\n", "5\n", "", 0},
-      {"+2 n n 0002 s e -0", "6\n3\n", "", 0},
-      {"1 e 0 abc", "3\n", "", 0},
-      {"0 1 n", "", "", 0},
-      {std::string("1 s 0 \x01\0 2147483648 3", 21), "2\n", "", 0},
-  });
+  check(PROGRAM,
+        {
+            {"", "", "", 0},
+            {" \n\t\n", "", "", 0},
+            {"2\nnorth\neast\n0\n", "3\n", "", 0},
+            {"2 north\n  east 1\nwest", "3\n4\n", "", 0},
+            {"1 n", "5\n", "", 0},
+            {"\r\n1\r\nn\r\n\v\f0\r\n", "5\n", "", 0},
+            {"+2 n n 0002 s e -0", "6\n3\n", "", 0},
+            {"1 e 0 abc", "3\n", "", 0},
+            {"0 1 n", "", "", 0},
+            {std::string("1 s 0 \x01\0 2147483648 3", 21), "2\n", "", 0},
+        });
 }
 
 // Input is read in chunks of 64 KB: a count or a word may straddle two.
 TEST(Dieroll, TokensAcrossChunks) {
   for (size_t k = 1; k <= 6; k++) {
     std::string pad(65536 - k, '\n');
-    check({
-        {pad + "-12345 2 nope east 0", "1\n3\n", "", 0},
-        {pad + "1 sxyz 0", "2\n", "", 0},
-        {pad.substr(3) + "1 wxyz 0", "4\n", "", 0},
-        {pad + "1 North", "",
-         "dieroll: case 1: \"North\" does not begin with n, s, e or w\n", 1},
-        {pad + "12x", "",
-         "dieroll: case 1: expected an integer, found \"12x\"\n", 1},
-    });
+    check(PROGRAM,
+          {
+              {pad + "-12345 2 nope east 0", "1\n3\n", "", 0},
+              {pad + "1 sxyz 0", "2\n", "", 0},
+              {pad.substr(3) + "1 wxyz 0", "4\n", "", 0},
+              {pad + "1 North", "",
+               "dieroll: case 1: \"North\" does not begin with n, s, e or w\n",
+               1},
+              {pad + "12x", "",
+               "dieroll: case 1: expected an integer, found \"12x\"\n", 1},
+          });
   }
 }
 
 TEST(Dieroll, RejectsBadInput) {
-  check({
-      {"1 n 1 North 0", "5\n",
-       "dieroll: case 2: \"North\" does not begin with n, s, e or w\n", 1},
-      {"1 N 0", "", "dieroll: case 1: \"N\" does not begin with n, s, e or w\n",
-       1},
-      {"3 n x n 0", "",
-       "dieroll: case 1: \"x\" does not begin with n, s, e or w\n", 1},
-      {"2 n 5 0", "",
-       "dieroll: case 1: \"5\" does not begin with n, s, e or w\n", 1},
-      {"1 " + std::string(30, 'E') + " 0", "",
-       "dieroll: case 1: \"EEEEEEEEEEEEEEEEEEEEEEEE...\" does not begin with "
-       "n, s, e or w\n",
-       1},
-      {"1 \x01\x80\"\\n 0", "",
-       "dieroll: case 1: \"\\x01\\x80\\x22\\x5cn\" does not begin with n, s, "
-       "e or w\n",
-       1},
-      {std::string("1 \0n 0", 6), "",
-       "dieroll: case 1: \"\\x00n\" does not begin with n, s, e or w\n", 1},
-      {"1 " + std::string(30, '\x7f') + " 0", "",
-       "dieroll: case 1: \"" +
-           [] {
-             std::string q;
-             for (int i = 0; i < 24; i++)
-               q += "\\x7f";
-             return q;
-           }() +
-           "...\" does not begin with n, s, e or w\n",
-       1},
-      {"1 n 2 s", "5\n", "dieroll: case 2: input ends before the word 2 of 2\n",
-       1},
-      {"3\n", "", "dieroll: case 1: input ends before the word 1 of 3\n", 1},
-      {"1 e 1 n 2147483647 n", "3\n5\n",
-       "dieroll: case 3: input ends before the word 2 of 2147483647\n", 1},
-      {"1 n abc", "5\n",
-       "dieroll: case 2: expected an integer, found \"abc\"\n", 1},
-      {"1 n 2x n n 0", "5\n",
-       "dieroll: case 2: expected an integer, found \"2x\"\n", 1},
-      {"- n", "", "dieroll: case 1: expected an integer, found \"-\"\n", 1},
-      {"1.5 n", "", "dieroll: case 1: expected an integer, found \"1.5\"\n", 1},
-      {"-2 north", "1\n",
-       "dieroll: case 2: expected an integer, found \"north\"\n", 1},
-      {"2147483648 n", "",
-       "dieroll: case 1: \"2147483648\" is not a number from -2147483648 to "
-       "2147483647\n",
-       1},
-      {"1 w -2147483649", "4\n",
-       "dieroll: case 2: \"-2147483649\" is not a number from -2147483648 to "
-       "2147483647\n",
-       1},
-      {"99999999999999999999999999999 n", "",
-       "dieroll: case 1: \"999999999999999999999999...\" is not a number from "
-       "-2147483648 to 2147483647\n",
-       1},
-  });
+  check(
+      PROGRAM,
+      {
+          {"1 n 1 North 0", "5\n",
+           "dieroll: case 2: \"North\" does not begin with n, s, e or w\n", 1},
+          {"1 N 0", "",
+           "dieroll: case 1: \"N\" does not begin with n, s, e or w\n", 1},
+          {"3 n x n 0", "",
+           "dieroll: case 1: \"x\" does not begin with n, s, e or w\n", 1},
+          {"2 n 5 0", "",
+           "dieroll: case 1: \"5\" does not begin with n, s, e or w\n", 1},
+          {"1 " + std::string(30, 'E') + " 0", "",
+           "dieroll: case 1: \"EEEEEEEEEEEEEEEEEEEEEEEE...\" does not begin "
+           "with "
+           "n, s, e or w\n",
+           1},
+          {"1 \x01\x80\"\\n 0", "",
+           "dieroll: case 1: \"\\x01\\x80\\x22\\x5cn\" does not begin with n, "
+           "s, "
+           "e or w\n",
+           1},
+          {std::string("1 \0n 0", 6), "",
+           "dieroll: case 1: \"\\x00n\" does not begin with n, s, e or w\n", 1},
+          {"1 " + std::string(30, '\x7f') + " 0", "",
+           "dieroll: case 1: \"" +
+               [] {
+                 std::string q;
+                 for (int i = 0; i < 24; i++)
+                   q += "\\x7f";
+                 return q;
+               }() +
+               "...\" does not begin with n, s, e or w\n",
+           1},
+          {"1 n 2 s", "5\n",
+           "dieroll: case 2: input ends before the word 2 of 2\n", 1},
+          {"3\n", "", "dieroll: case 1: input ends before the word 1 of 3\n",
+           1},
+          {"1 e 1 n 2147483647 n", "3\n5\n",
+           "dieroll: case 3: input ends before the word 2 of 2147483647\n", 1},
+          {"1 n abc", "5\n",
+           "dieroll: case 2: expected an integer, found \"abc\"\n", 1},
+          {"1 n 2x n n 0", "5\n",
+           "dieroll: case 2: expected an integer, found \"2x\"\n", 1},
+          {"- n", "", "dieroll: case 1: expected an integer, found \"-\"\n", 1},
+          {"1.5 n", "", "dieroll: case 1: expected an integer, found \"1.5\"\n",
+           1},
+          {"-2 north", "1\n",
+           "dieroll: case 2: expected an integer, found \"north\"\n", 1},
+          {"2147483648 n", "",
+           "dieroll: case 1: \"2147483648\" is not a number from -2147483648 "
+           "to "
+           "2147483647\n",
+           1},
+          {"1 w -2147483649", "4\n",
+           "dieroll: case 2: \"-2147483649\" is not a number from -2147483648 "
+           "to "
+           "2147483647\n",
+           1},
+          {"99999999999999999999999999999 n", "",
+           "dieroll: case 1: \"999999999999999999999999...\" is not a number "
+           "from "
+           "-2147483648 to 2147483647\n",
+           1},
+      });
 }
 
-TEST(Dieroll, Arguments) {
-  Result h = run(PROGRAM, "", {"--help"});
-  EXPECT_EQ(h.status, 0);
-  EXPECT_NE(h.out.find("usage: dieroll"), std::string::npos);
-  EXPECT_EQ(h.err, "");
-  Result v = run(PROGRAM, "", {"--version"});
-  EXPECT_EQ(v.status, 0);
-  EXPECT_EQ(v.out.rfind("dieroll ", 0), 0u);
-  for (const char *a : {"-x", "file", "--"}) {
-    Result r = run(PROGRAM, "1 n 0\n", {a});
-    EXPECT_EQ(r.status, 2) << a;
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "dieroll: reads standard input and takes no arguments "
-                     "(try --help)\n");
-  }
-}
+TEST(Dieroll, Arguments) { check_arguments(PROGRAM, "dieroll"); }
 
-TEST(Dieroll, WriteErrorFails) {
-  std::ifstream f(EXAMPLE);
-  std::stringstream in;
-  in << f.rdbuf();
-  Result r = run(PROGRAM, in.str(), {}, "/dev/full");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "dieroll: write error: No space left on device\n");
-}
-
-TEST(Dieroll, ReadErrorFails) {
-  Result r = run("/bin/sh", "", {"-c", "exec \"$0\" < /", PROGRAM});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "dieroll: read error: Is a directory\n");
+TEST(Dieroll, InputAndOutputErrors) {
+  check_io_errors(PROGRAM, "dieroll", slurp(EXAMPLE));
 }
 
 // The die as six unit vectors in space, x east, y north, z up; face k + 1
@@ -269,36 +235,15 @@ TEST(Dieroll, MatchesVectorModel) {
 
 // Whatever arrives, the run ends by itself with 0, or with 1 and one line.
 TEST(Dieroll, SurvivesRandomAndMutatedInput) {
-  const unsigned seed = 7;
-  std::mt19937 rng(seed);
-  const std::string valid = "2 north east\n1 w\n-3\n4 s s e n\n0\n";
   const char chars[] = "0123456789 -+\n\tnsewNx\0\xff";
-  const std::string alphabet(chars, sizeof chars - 1);
-  for (int i = 0; i < 60; i++) {
-    std::string in;
-    if (i % 2) {
-      in = valid;
-      for (int k = 0; k < 3; k++) {
-        size_t at = rng() % (in.size() + 1);
-        in.insert(at, 1, alphabet[rng() % alphabet.size()]);
-        if (!in.empty())
-          in.erase(rng() % in.size(), 1);
-      }
-    } else {
-      in.resize(rng() % 64);
-      for (char &c : in)
-        c = static_cast<char>(i % 4 ? alphabet[rng() % alphabet.size()]
-                                    : rng());
-    }
-    SCOPED_TRACE("seed " + std::to_string(seed) + " run " + std::to_string(i));
-    Result r = run(PROGRAM, in);
-    ASSERT_TRUE(r.status == 0 || r.status == 1) << r.status;
-    if (r.status == 1) {
-      EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
-      EXPECT_EQ(r.err.back(), '\n');
-    } else {
-      EXPECT_EQ(r.err, "");
-    }
+  const unsigned seed = 7;
+  int i = 0;
+  for (const std::string &in :
+       fuzz("2 north east\n1 w\n-3\n4 s s e n\n0\n",
+            std::string(chars, sizeof chars - 1), seed, 60)) {
+    SCOPED_TRACE("seed " + std::to_string(seed) + " run " +
+                 std::to_string(i++));
+    expect_clean_end(run(PROGRAM, in));
   }
 }
 

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <vector>
 
 #include "run.hpp"
@@ -19,7 +17,7 @@ struct Pair {
 };
 
 // Runs all pairs in one input, one answer line each.
-void check(const std::vector<Pair> &pairs) {
+void check_pairs(const std::vector<Pair> &pairs) {
   std::string in;
   for (const Pair &p : pairs)
     in += p.first + "\n" + p.second + "\n";
@@ -41,7 +39,7 @@ void check(const std::vector<Pair> &pairs) {
 
 TEST(Nameratio, Pairs) {
   const std::string z31(31, 'z'), z41(41, 'Z');
-  check({
+  check_pairs({
       {"abc", "a bc", "100.00 %"},
       {"i", "r", "100.00 %"}, // sums 9 and 18
       {"ABC", "abc", "100.00 %"},
@@ -78,34 +76,24 @@ TEST(Nameratio, Pairs) {
   });
 }
 
-struct Case {
-  std::string in;
-  const char *out;
-};
-
 TEST(Nameratio, LinesAndEnd) {
-  for (const Case &c : std::vector<Case>{
-           {"", ""},
-           {"abc\n", ""},
-           {"abc", ""},
-           {"abc\nz", "75.00 %\n"},
-           {"abc\nz\nabc\n", "75.00 %\n"},
-           {"abc\nz\na\nh\nodd", "75.00 %\n12.50 %\n"},
-           {"abc\n\n", "0.00 %\n"},
-           {"abc\n\n\n", "0.00 %\n"},
-           {"abc\r\nz\r\n", "75.00 %\n"},
-           {"a\nc\nabc\nz\na\nc\n", "33.33 %\n75.00 %\n33.33 %\n"},
-           // A name ends at its first zero byte.
-           {std::string("ab\0zz\nabc\n", 10), "50.00 %\n"},
-           {std::string("\0abc\nabc\n", 9), "0.00 %\n"},
-           {std::string("abc\nc\0\n", 7), "50.00 %\n"},
-       }) {
-    SCOPED_TRACE("input: " + c.in);
-    Result r = run(PROGRAM, c.in);
-    EXPECT_EQ(r.out, c.out);
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.status, 0);
-  }
+  check(PROGRAM,
+        {
+            {"", "", "", 0},
+            {"abc\n", "", "", 0},
+            {"abc", "", "", 0},
+            {"abc\nz", "75.00 %\n", "", 0},
+            {"abc\nz\nabc\n", "75.00 %\n", "", 0},
+            {"abc\nz\na\nh\nodd", "75.00 %\n12.50 %\n", "", 0},
+            {"abc\n\n", "0.00 %\n", "", 0},
+            {"abc\n\n\n", "0.00 %\n", "", 0},
+            {"abc\r\nz\r\n", "75.00 %\n", "", 0},
+            {"a\nc\nabc\nz\na\nc\n", "33.33 %\n75.00 %\n33.33 %\n", "", 0},
+            // A name ends at its first zero byte.
+            {std::string("ab\0zz\nabc\n", 10), "50.00 %\n", "", 0},
+            {std::string("\0abc\nabc\n", 9), "0.00 %\n", "", 0},
+            {std::string("abc\nc\0\n", 7), "50.00 %\n", "", 0},
+        });
 }
 
 // The run goes on after a quotient that is not a number.
@@ -128,7 +116,7 @@ TEST(Nameratio, LongNames) {
   std::string c(100000, 'c'); // cut after 300000: 3
   c += '\0';
   c += std::string(100000, 'z');
-  check({{a, "i", "33.33 %"}, {b, "i", "44.44 %"}, {c, "i", "33.33 %"}});
+  check_pairs({{a, "i", "33.33 %"}, {b, "i", "44.44 %"}, {c, "i", "33.33 %"}});
 
   std::string huge(85000000, 'z'); // 2210000000 gives 5
   Result r = run(PROGRAM, huge + "\ni\n");
@@ -137,44 +125,18 @@ TEST(Nameratio, LongNames) {
   EXPECT_EQ(r.status, 0);
 }
 
-TEST(Nameratio, Arguments) {
-  Result h = run(PROGRAM, "", {"--help"});
-  EXPECT_EQ(h.status, 0);
-  EXPECT_NE(h.out.find("usage: nameratio"), std::string::npos);
-  EXPECT_EQ(h.err, "");
-  Result v = run(PROGRAM, "", {"--version"});
-  EXPECT_EQ(v.status, 0);
-  EXPECT_EQ(v.out.rfind("nameratio ", 0), 0u);
-  for (const char *a : {"-x", "file", "--"}) {
-    Result r = run(PROGRAM, "abc\nz\n", {a});
-    EXPECT_EQ(r.status, 2) << a;
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err,
-              "nameratio: reads standard input and takes no arguments (try "
-              "--help)\n");
-  }
-}
+TEST(Nameratio, Arguments) { check_arguments(PROGRAM, "nameratio"); }
 
-// Both when the output is flushed at the end and when it fills the buffer.
-TEST(Nameratio, WriteErrorFails) {
-  std::ifstream f(EXAMPLE);
-  std::stringstream example;
-  example << f.rdbuf();
+// A full disk is met when the output is flushed at the end, and also while
+// answers still flow: then the run stops there.
+TEST(Nameratio, InputAndOutputErrors) {
+  check_io_errors(PROGRAM, "nameratio", slurp(EXAMPLE));
   std::string many;
   for (int i = 0; i < 100000; i++)
     many += "abc\nz\n";
-  for (const std::string &in : {example.str(), many}) {
-    Result r = run(PROGRAM, in, {}, "/dev/full");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "nameratio: write error: No space left on device\n");
-  }
-}
-
-TEST(Nameratio, ReadErrorFails) {
-  Result r = run("/bin/sh", "", {"-c", "exec \"$0\" < /", PROGRAM});
+  Result r = run(PROGRAM, many, {}, "/dev/full");
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "nameratio: read error: Is a directory\n");
+  EXPECT_EQ(r.err, "nameratio: write error: No space left on device\n");
 }
 
 // Independent model: the letter sum by each letter's place in the alphabet,
@@ -224,7 +186,7 @@ TEST(Nameratio, EveryPairOfDigits) {
   for (int x = 0, i = 0; x < 10; x++)
     for (int y = 0; y < 10; y++)
       pairs.push_back({names[x], names[y], want[i++].c_str()});
-  check(pairs);
+  check_pairs(pairs);
 }
 
 TEST(Nameratio, MatchesModel) {
@@ -262,28 +224,14 @@ TEST(Nameratio, MatchesModel) {
 // Every input is a valid one: whatever arrives, the run ends by itself with
 // status 0 and one answer per two lines.
 TEST(Nameratio, SurvivesRandomAndMutatedInput) {
-  const unsigned seed = 7;
-  std::mt19937 rng(seed);
-  const std::string valid = "abc\nz\nA-B c1\r\n\n\n\nzzzzzzzzzz\nI\n";
   const char chars[] = "azAZ 9\n\r\0\xff";
-  const std::string alphabet(chars, sizeof chars - 1);
-  for (int i = 0; i < 60; i++) {
-    std::string in;
-    if (i % 2) {
-      in = valid;
-      for (int k = 0; k < 3; k++) {
-        size_t at = rng() % (in.size() + 1);
-        in.insert(at, 1, alphabet[rng() % alphabet.size()]);
-        if (!in.empty())
-          in.erase(rng() % in.size(), 1);
-      }
-    } else {
-      in.resize(rng() % 64);
-      for (char &c : in)
-        c = static_cast<char>(i % 4 ? alphabet[rng() % alphabet.size()]
-                                    : rng());
-    }
-    SCOPED_TRACE("seed " + std::to_string(seed) + " run " + std::to_string(i));
+  const unsigned seed = 7;
+  int i = 0;
+  for (const std::string &in :
+       fuzz("abc\nz\nA-B c1\r\n\n\n\nzzzzzzzzzz\nI\n",
+            std::string(chars, sizeof chars - 1), seed, 60)) {
+    SCOPED_TRACE("seed " + std::to_string(seed) + " run " +
+                 std::to_string(i++));
     size_t count = std::count(in.begin(), in.end(), '\n');
     if (!in.empty() && in.back() != '\n')
       count++;
@@ -292,10 +240,10 @@ TEST(Nameratio, SurvivesRandomAndMutatedInput) {
     EXPECT_EQ(r.err, "");
     std::vector<std::string> got = lines(r.out);
     EXPECT_EQ(got.size(), count / 2);
-    for (const std::string &s : got)
-      EXPECT_TRUE(nan_line(s) || (s.size() >= 6 && s.size() <= 8 &&
-                                  s.compare(s.size() - 2, 2, " %") == 0))
-          << s;
+    for (const std::string &l : got)
+      EXPECT_TRUE(nan_line(l) || (l.size() >= 6 && l.size() <= 8 &&
+                                  l.compare(l.size() - 2, 2, " %") == 0))
+          << l;
   }
 }
 

@@ -6,9 +6,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
 
 namespace {
 
@@ -121,4 +127,86 @@ std::vector<std::string> lines(const std::string &s) {
     at = nl + 1;
   }
   return v;
+}
+
+std::string slurp(const std::string &path) {
+  std::ifstream f(path, std::ios::binary);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+void check(const std::string &prog, const std::vector<Case> &cases) {
+  for (const Case &c : cases) {
+    SCOPED_TRACE("input: " + c.in);
+    Result r = run(prog, c.in);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err, c.err);
+    EXPECT_EQ(r.status, c.status);
+  }
+}
+
+void check_arguments(const std::string &prog, const std::string &name) {
+  Result h = run(prog, "", {"--help"});
+  EXPECT_EQ(h.status, 0);
+  EXPECT_EQ(h.out.rfind("usage: " + name + " < ", 0), 0u) << h.out;
+  EXPECT_EQ(h.err, "");
+  Result v = run(prog, "", {"--version"});
+  EXPECT_EQ(v.status, 0);
+  EXPECT_EQ(v.out, name + " " VERSION "\n");
+  EXPECT_EQ(v.err, "");
+  for (const char *a : {"-x", "file", "--", "--help=x"}) {
+    Result r = run(prog, "1\n", {a});
+    EXPECT_EQ(r.status, 2) << a;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, name + ": reads standard input and takes no arguments "
+                            "(try --help)\n");
+  }
+}
+
+void check_io_errors(const std::string &prog, const std::string &name,
+                     const std::string &in) {
+  Result w = run(prog, in, {}, "/dev/full");
+  EXPECT_EQ(w.status, 1);
+  EXPECT_EQ(w.err, name + ": write error: No space left on device\n");
+  Result r = run("/bin/sh", "", {"-c", "exec \"$0\" < /", prog});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, name + ": read error: Is a directory\n");
+}
+
+std::vector<std::string> fuzz(const std::string &valid,
+                              const std::string &alphabet, unsigned seed,
+                              int runs) {
+  std::mt19937 rng(seed);
+  std::vector<std::string> ins;
+  for (int i = 0; i < runs; i++) {
+    std::string in;
+    if (i % 3 == 0) {
+      in = valid;
+      for (int k = 0; k < 3; k++) {
+        if (!in.empty())
+          in.erase(rng() % in.size(), 1);
+        in.insert(rng() % (in.size() + 1), 1,
+                  alphabet[rng() % alphabet.size()]);
+      }
+    } else {
+      in.resize(rng() % 64);
+      for (char &c : in)
+        c = static_cast<char>(i % 3 == 1 ? alphabet[rng() % alphabet.size()]
+                                         : rng());
+    }
+    ins.push_back(in);
+  }
+  return ins;
+}
+
+void expect_clean_end(const Result &r) {
+  ASSERT_TRUE(r.status == 0 || r.status == 1) << r.status << "\n" << r.err;
+  if (r.status == 0) {
+    EXPECT_EQ(r.err, "");
+  } else {
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_EQ(r.err.back(), '\n');
+  }
 }
