@@ -96,6 +96,13 @@ TEST(Fracrank, RejectsBadInput) {
        "fracrank: query 1: expected an integer, found "
        "\"\\x01\\x80\\x22\\x5c\"\n",
        1},
+      {"5 \x01\x01\x01\x01\x01\x01\x01\x01\x01\x01\x01\x01\x01\x01"
+       "\x01\x01\x01\x01\x01\x01\x01\x01\x01\x01\x01",
+       "",
+       "fracrank: query 1: expected an integer, found "
+       "\"\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01"
+       "\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01\\x01...\"\n",
+       1},
   });
 }
 
