@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <unistd.h>
+
 #ifndef VERSION
 #define VERSION "dev"
 #endif
@@ -16,6 +18,32 @@ const int limit = 1004;     // longest line: the table's last row and column
 const long most = 1L << 20; // how far an over-long line is counted
 
 char str1[1024], str2[1024];
+
+const char *prog = "commonseq";
+long pair; // the pair being read, counted from 1
+
+[[noreturn]] void fail(const char *fmt, ...) {
+  fflush(stdout);
+  fprintf(stderr, "%s: pair %ld: ", prog, pair);
+  va_list ap;
+  va_start(ap, fmt);
+  vfprintf(stderr, fmt, ap);
+  va_end(ap);
+  fputc('\n', stderr);
+  exit(1);
+}
+
+[[noreturn]] void writefail() {
+  fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
+  exit(1);
+}
+
+// Flushes standard output: a failed write is an error, not a success.
+int finish() {
+  if (fflush(stdout) != 0 || ferror(stdout))
+    writefail();
+  return 0;
+}
 
 // Prints the length of the longest common subsequence of str1 and str2.
 void test() {
@@ -35,7 +63,8 @@ void test() {
       row[j] = left;
     }
   }
-  printf("%d\n", tab[len1][len2]);
+  if (printf("%d\n", tab[len1][len2]) < 0)
+    writefail(); // stop at once, however much input is left
   // Every pair finds the table all zero, as it is at start-up. Only the
   // entries written above can be non-zero, so clearing just those is enough:
   // a pair costs what its own size does, not 4 MB of clearing.
@@ -43,18 +72,21 @@ void test() {
     memset(tab[i] + 1, 0, len2 * sizeof tab[i][0]);
 }
 
-const char *prog = "commonseq";
-long pair; // the pair being read, counted from 1
-
-[[noreturn]] void fail(const char *fmt, ...) {
-  fflush(stdout);
-  fprintf(stderr, "%s: pair %ld: ", prog, pair);
-  va_list ap;
-  va_start(ap, fmt);
-  vfprintf(stderr, fmt, ap);
-  va_end(ap);
-  fputc('\n', stderr);
-  exit(1);
+// Reads into `to` what standard input hands over next, at most `size` bytes;
+// 0 at its end. One read() each, not fread(), which would wait for a full
+// buffer: input typed at a terminal is answered at once.
+size_t chunk(void *to, size_t size) {
+  static bool ended;
+  ssize_t n = 0;
+  while (!ended && (n = read(0, to, size)) < 0 && errno == EINTR) {
+  }
+  if (n < 0) {
+    fflush(stdout);
+    fprintf(stderr, "%s: read error: %s\n", prog, strerror(errno));
+    exit(1);
+  }
+  ended = n == 0;
+  return static_cast<size_t>(n);
 }
 
 unsigned char buf[1 << 16];
@@ -64,15 +96,9 @@ size_t pos, len;
 int get() {
   if (pos == len) {
     pos = 0;
-    len = fread(buf, 1, sizeof buf, stdin);
-    if (len == 0) {
-      if (ferror(stdin)) {
-        fflush(stdout);
-        fprintf(stderr, "%s: read error: %s\n", prog, strerror(errno));
-        exit(1);
-      }
+    len = chunk(buf, sizeof buf);
+    if (len == 0)
       return EOF;
-    }
   }
   return buf[pos++];
 }
@@ -104,14 +130,6 @@ bool readline(char *s, const char *which) {
   while (c != EOF && c != '\n')
     c = get();
   return true;
-}
-
-int finish() {
-  if (fflush(stdout) != 0 || ferror(stdout)) {
-    fprintf(stderr, "%s: write error: %s\n", prog, strerror(errno));
-    return 1;
-  }
-  return 0;
 }
 
 int usage(const char *arg);
