@@ -120,22 +120,29 @@ inline int get() { return p < end || fill() ? *p++ : EOF; }
 // test comes first.
 bool space(int c) { return c <= ' ' && (c == ' ' || (c >= '\t' && c <= '\r')); }
 
-// The first bytes of the token being read, printable, for diagnostics: at
-// most 24 of them, each as itself or as \xHH, then "..." if there are more.
-char tok[24 * 4 + 4];
-size_t used;
+// The first bytes of the token last read, and its whole length.
+unsigned char tok[24];
+size_t toklen;
 
-// Adds byte i, counted from 0, of the token being read to tok.
-void keep(size_t i, int c) {
-  if (i == 0)
-    used = 0;
-  if (i < 24 && c >= ' ' && c <= '~' && c != '"' && c != '\\')
-    tok[used++] = static_cast<char>(c);
-  else if (i < 24)
-    used += snprintf(tok + used, 5, "\\x%02x", c);
-  else if (i == 24)
-    used += snprintf(tok + used, 4, "...");
-  tok[used] = '\0';
+// The token last read, for a diagnostic: non-printable bytes and " \ as
+// \xHH, and "..." when it is longer than what was kept.
+const char *quoted() {
+  static char s[sizeof tok * 4 + 4];
+  char *p = s;
+  for (size_t i = 0; i < toklen && i < sizeof tok; i++) {
+    int c = tok[i];
+    bool plain = c >= ' ' && c <= '~' && c != '"' && c != '\\';
+    p += sprintf(p, plain ? "%c" : "\\x%02x", c);
+  }
+  strcpy(p, toklen > sizeof tok ? "..." : "");
+  return s;
+}
+
+// Adds byte c to the token being read.
+void keep(int c) {
+  if (toklen < sizeof tok)
+    tok[toklen] = static_cast<unsigned char>(c);
+  toklen++;
 }
 
 // Skips white space; returns the first byte after it, or EOF.
@@ -156,13 +163,13 @@ int readint(int *v) {
     return none;
   bool neg = c == '-', digits = false, junk = false;
   long long x = 0;
-  for (size_t i = 0; c != EOF && !space(c); i++, c = get()) {
-    keep(i, c);
+  for (toklen = 0; c != EOF && !space(c); c = get()) {
+    keep(c);
     if (c >= '0' && c <= '9') {
       digits = true;
       if (x <= 1LL << 31)
         x = x * 10 + (c - '0');
-    } else if (i > 0 || (c != '-' && c != '+')) {
+    } else if (toklen > 1 || (c != '-' && c != '+')) {
       junk = true;
     }
   }
@@ -176,9 +183,9 @@ int readint(int *v) {
 
 void expect(int r) {
   if (r == notint)
-    fail("expected an integer, found \"%s\"", tok);
+    fail("expected an integer, found \"%s\"", quoted());
   if (r == outside)
-    fail("\"%s\" is not a number from -2147483648 to 2147483647", tok);
+    fail("\"%s\" is not a number from -2147483648 to 2147483647", quoted());
 }
 
 // Skips to the white space or the end of the input after a word.
@@ -196,8 +203,8 @@ int word() {
   if (moves(first))
     skip();
   else
-    for (size_t i = 0; c != EOF && !space(c); i++, c = get())
-      keep(i, c);
+    for (toklen = 0; c != EOF && !space(c); c = get())
+      keep(c);
   return first;
 }
 
@@ -221,7 +228,7 @@ int main(int argc, char **argv) {
       if (c == EOF)
         fail("input ends before the word %d of %d", i + 1, count);
       if (!moves(c))
-        fail("\"%s\" does not begin with n, s, e or w", tok);
+        fail("\"%s\" does not begin with n, s, e or w", quoted());
       rotation(static_cast<char>(c));
     }
     // "%d\n" for 1 to 6, without printf's cost; a failed write stops the run
